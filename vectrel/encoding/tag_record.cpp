@@ -4,12 +4,17 @@ namespace vectrel {
 namespace {
 // Plain process-wide counter: one movie is built at a time.
 std::uint16_t g_character_id = 0;
+std::uint32_t g_epoch = 0;
 }  // namespace
 
 CharacterRecord::CharacterRecord() : character_id_(NextCharacterId()) {}
 
 std::uint16_t NextCharacterId() { return ++g_character_id; }
-void ResetCharacterIds() { g_character_id = 0; }
+void ResetCharacterIds() {
+  g_character_id = 0;
+  ++g_epoch;
+}
+std::uint32_t CharacterIdEpoch() { return g_epoch; }
 std::uint16_t LastCharacterId() { return g_character_id; }
 
 void WriteTagHeader(OutputBuffer& buffer, int code, std::uint32_t length, OutputBuffer* body) {

@@ -26,6 +26,8 @@ class CharacterRecord : public TagRecord {
 
  protected:
   CharacterRecord();
+  // A definition written again under an id it was given before.
+  explicit CharacterRecord(std::uint16_t character_id) : character_id_(character_id) {}
 
  private:
   std::uint16_t character_id_;
@@ -36,6 +38,9 @@ class CharacterRecord : public TagRecord {
 std::uint16_t NextCharacterId();
 void ResetCharacterIds();
 std::uint16_t LastCharacterId();
+// Counts the resets: ids handed out under another epoch belong to a movie
+// that has been written already.
+std::uint32_t CharacterIdEpoch();
 
 // Short form for bodies of 0..62 bytes, long form from 63 on.
 void WriteTagHeader(OutputBuffer& buffer, int code, std::uint32_t length, OutputBuffer* body);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "vectrel/authoring/display_object.h"
+#include "vectrel/authoring/shape_object.h"
+#include "vectrel/encoding/button_cond_action.h"
+
+namespace vectrel {
+
+class ActionItem;
+
+// A button of four drawable states (up, over, down, hit test), or of one
+// state tinted by two colours. Written as a DefineButton2 on its first
+// addition, then placed without a matrix.
+class ButtonObject : public DisplayObject {
+ public:
+  struct Tint {
+    int red = 0, green = 0, blue = 0, alpha = 0;
+  };
+
+  static std::unique_ptr<ButtonObject> FourState(std::shared_ptr<ShapeObject> up, std::shared_ptr<ShapeObject> over,
+                                                 std::shared_ptr<ShapeObject> down,
+                                                 std::shared_ptr<ShapeObject> hit_test);
+  static std::unique_ptr<ButtonObject> Tinted(std::shared_ptr<ShapeObject> state, Tint first, Tint second);
+
+  ButtonObject(int kind, std::array<std::shared_ptr<ShapeObject>, 4> states, Tint first, Tint second);
+
+  int AddToFrame(Frame& frame, MovieModel& movie) override;
+
+  // Adds the event's condition and a copy of the action. Returns false (and
+  // changes nothing) once the button has been written.
+  bool QueueEvent(const ActionItem& action, int event);
+  // Adds the event's condition only (an action that holds nothing).
+  bool QueueCondition(int event);
+
+  int kind() const { return kind_; }
+
+ private:
+  int kind_;
+  std::array<std::shared_ptr<ShapeObject>, 4> states_;
+  Tint first_;
+  Tint second_;
+  std::unique_ptr<ButtonCondAction> cond_action_ = std::make_unique<ButtonCondAction>();
+};
+
+}  // namespace vectrel
