@@ -76,7 +76,12 @@ TEST_F(ButtonTest, FourStateButtonDefinesItsStatesWithoutPlacingThem) {
   button->QueueEvent(ActionItem::Play(), 7);
   button->QueueEvent(ActionItem::Stop(), 9);
   movie_.GetFrame(0).AddObject(*button);
-  const auto frame = Frames(Write()).at(0);
+  // The states are definition-only: adding one alone places nothing.
+  movie_.GetFrame(1).AddObject(*up);
+  const auto frames = Frames(Write());
+  ASSERT_EQ(frames.size(), 2u);
+  EXPECT_TRUE(frames[1].empty());
+  const auto frame = frames[0];
   ASSERT_EQ(frame.size(), 6u);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(frame[static_cast<std::size_t>(i)].code, kTagDefineShape3);
   EXPECT_EQ(frame[4].code, kTagDefineButton2);
@@ -96,9 +101,20 @@ TEST_F(ButtonTest, FourStateButtonDefinesItsStatesWithoutPlacingThem) {
   const auto place = ReadPlace(frame[5]);
   EXPECT_EQ(place.character_id, b.id);
   EXPECT_FALSE(place.has_matrix);
-  // The states stay definition-only: adding one alone places nothing.
-  movie_.GetFrame(0).AddObject(*up);
-  EXPECT_TRUE(Frames(Write()).at(0).empty());
+}
+
+TEST_F(ButtonTest, ALaterMovieGetsTheWholeButtonAgain) {
+  auto button = ButtonObject::Tinted(Rect(0), {1, 2, 3, 0}, {4, 5, 6, 0});
+  button->QueueEvent(ActionItem::GotoUrl("x"), 9);
+  movie_.GetFrame(0).AddObject(*button);
+  const auto first = Write();
+  movie_.GetFrame(0).AddObject(*button);
+  const auto second = Write();
+  const auto frame = Frames(second).at(0);
+  ASSERT_EQ(frame.size(), 3u);
+  EXPECT_EQ(frame[0].code, kTagDefineShape3);
+  EXPECT_EQ(frame[1].body, first.TagsWithCode(kTagDefineButton2).at(0).body);
+  EXPECT_EQ(ReadPlace(frame[2]).character_id, 2);
 }
 
 TEST_F(ButtonTest, TintedButtonCarriesItsColoursAsAddTerms) {

@@ -209,6 +209,24 @@ TEST_F(ShapeTest, LookChangingSetterMakesANewDefinition) {
             (std::array<int, 4>{1, 2, 3, 4}));
 }
 
+TEST_F(ShapeTest, ALaterMovieGetsItsOwnDefinition) {
+  // A placement must never name a character the file lacks.
+  RectangleShape rect(0, 0, 10, 10);
+  movie_.GetFrame(0).AddObject(rect);
+  Write();
+  movie_.GetFrame(0).AddObject(rect);
+  const auto second = Write();
+  ASSERT_EQ(second.TagsWithCode(kTagDefineShape3).size(), 1u);
+  EXPECT_EQ(ReadDefineShape3(second.TagsWithCode(kTagDefineShape3)[0].body).id, 1);
+  EXPECT_EQ(ReadPlace(second.TagsWithCode(kTagPlaceObject2).at(0)).character_id, 1);
+
+  MovieModel other;
+  movie_.GetFrame(0).AddObject(rect);
+  other.GetFrame(0).AddObject(rect);  // defined in movie_, not in `other`
+  EXPECT_EQ(other.GetFrame(0).records().size(), 2u);
+  EXPECT_EQ(rect.character_id(), 2);
+}
+
 TEST_F(ShapeTest, LinearAndRadialGradientMatrices) {
   RectangleShape linear(0, 0, 99, 49), radial(0, 0, 99, 49);
   linear.SetLinearFill(Color(255, 0, 0, 255), Color(0, 0, 255, 128));

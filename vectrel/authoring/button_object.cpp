@@ -2,6 +2,7 @@
 
 #include "vectrel/authoring/action_item.h"
 #include "vectrel/authoring/frame.h"
+#include "vectrel/encoding/button_cond_action.h"
 #include "vectrel/encoding/color_transform.h"
 #include "vectrel/encoding/define_button2.h"
 
@@ -25,19 +26,19 @@ ButtonObject::ButtonObject(int kind, std::array<std::shared_ptr<ShapeObject>, 4>
     : kind_(kind), states_(std::move(states)), first_(first), second_(second) {}
 
 bool ButtonObject::QueueCondition(int event) {
-  if (!cond_action_) return false;
-  cond_action_->SetCondition(event);
+  if (sealed_) return false;
+  events_.push_back(event);
   return true;
 }
 
 bool ButtonObject::QueueEvent(const ActionItem& action, int event) {
   if (!QueueCondition(event)) return false;
-  if (auto record = action.MakeRecord()) cond_action_->AppendAction(std::move(record));
+  actions_.push_back(action);
   return true;
 }
 
 int ButtonObject::AddToFrame(Frame& frame, MovieModel& movie) {
-  if (!defined()) {
+  if (!IsDefinedIn(movie)) {
     for (const auto& state : states_) {
       state->set_definition_only(true);
       state->AddToFrame(frame, movie);
@@ -56,9 +57,14 @@ int ButtonObject::AddToFrame(Frame& frame, MovieModel& movie) {
                                                              static_cast<std::uint16_t>(state.character_id()), 1,
                                                              matrix, transform));
     }
-    button->AddCondAction(std::move(cond_action_));
+    auto cond_action = std::make_unique<ButtonCondAction>();
+    for (int event : events_) cond_action->SetCondition(event);
+    for (const auto& action : actions_)
+      if (auto record = action.MakeRecord()) cond_action->AppendAction(std::move(record));
+    button->AddCondAction(std::move(cond_action));
+    sealed_ = true;
     frame.Append(std::move(button));
-    set_defined(true);
+    MarkDefinedIn(movie);
   }
   return Place(frame, movie);
 }

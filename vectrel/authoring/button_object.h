@@ -5,11 +5,9 @@
 
 #include "vectrel/authoring/display_object.h"
 #include "vectrel/authoring/shape_object.h"
-#include "vectrel/encoding/button_cond_action.h"
+#include "vectrel/authoring/action_item.h"
 
 namespace vectrel {
-
-class ActionItem;
 
 // A button of four drawable states (up, over, down, hit test), or of one
 // state tinted by two colours. Written as a DefineButton2 on its first
@@ -42,7 +40,11 @@ class ButtonObject : public DisplayObject {
   std::array<std::shared_ptr<ShapeObject>, 4> states_;
   Tint first_;
   Tint second_;
-  std::unique_ptr<ButtonCondAction> cond_action_ = std::make_unique<ButtonCondAction>();
+  // Every queued action runs on every queued event. Kept as plain data so a
+  // later movie gets the same condition action.
+  std::vector<int> events_;
+  std::vector<ActionItem> actions_;
+  bool sealed_ = false;  // written once: later events are ignored
 };
 
 }  // namespace vectrel

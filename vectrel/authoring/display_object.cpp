@@ -6,6 +6,15 @@
 
 namespace vectrel {
 
+bool DisplayObject::IsDefinedIn(const MovieModel& movie) const {
+  return defined_ && defined_in_ == movie.content_serial();
+}
+
+void DisplayObject::MarkDefinedIn(const MovieModel& movie) {
+  defined_ = true;
+  defined_in_ = movie.content_serial();
+}
+
 int DisplayObject::Place(Frame& frame, MovieModel& movie) {
   std::optional<Matrix> matrix;
   if (HasTransform()) matrix = BuildMatrix();

@@ -31,7 +31,13 @@ class DisplayObject {
   void set_character_id(int id) { character_id_ = id; }
   std::int16_t depth() const { return depth_; }
   void set_depth(std::int16_t depth) { depth_ = depth; }
+  // Defined in the movie being built: a movie written since (or another
+  // movie) does not hold the definition, so the object defines itself again
+  // rather than place a character the file lacks.
+  bool IsDefinedIn(const MovieModel& movie) const;
+  void MarkDefinedIn(const MovieModel& movie);
   bool defined() const { return defined_; }
+  // Look-changing setters clear it.
   void set_defined(bool defined) { defined_ = defined; }
   bool definition_only() const { return definition_only_; }
   void set_definition_only(bool only) { definition_only_ = only; }
@@ -45,6 +51,7 @@ class DisplayObject {
   int character_id_ = -1;
   std::int16_t depth_ = 1;
   bool defined_ = false;
+  std::uint64_t defined_in_ = 0;  // the movie content the definition went to
   bool definition_only_ = false;
 };
 

@@ -24,7 +24,7 @@ int EditTextObject::AddToFrame(Frame& frame, MovieModel& movie) {
       /*right_margin=*/0, /*indent=*/0, /*leading=*/40, VariableName(), text_);
   set_character_id(record->CharacterId());
   frame.Append(std::move(record));
-  set_defined(true);
+  MarkDefinedIn(movie);
   if (definition_only()) return 0;
   return Place(frame, movie);
 }

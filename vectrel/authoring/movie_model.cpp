@@ -11,9 +11,14 @@ namespace vectrel {
 namespace {
 // The temp path is held like a Windows path of at most 254 characters.
 constexpr std::size_t kMaxTempDir = 254;
+
+std::uint64_t NextContentSerial() {
+  static std::uint64_t serial = 0;
+  return ++serial;
+}
 }  // namespace
 
-MovieModel::MovieModel() { SetTempDir(platform::TempPath()); }
+MovieModel::MovieModel() : content_serial_(NextContentSerial()) { SetTempDir(platform::TempPath()); }
 
 void MovieModel::SetTempDir(std::string dir) {
   if (dir.size() > kMaxTempDir) dir.resize(kMaxTempDir);
@@ -33,6 +38,7 @@ Frame& MovieModel::GetFrame(int index) {
 void MovieModel::Reset() {
   frames_.clear();
   frame_count_ = 0;
+  content_serial_ = NextContentSerial();
 }
 
 WriteStatus MovieModel::Write(const std::string& path, std::string* error) {

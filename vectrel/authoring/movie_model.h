@@ -65,6 +65,9 @@ class MovieModel {
   const std::string& temp_directory() const { return temp_directory_; }
   const std::string& temp_movie_name() const { return temp_movie_name_; }
   PlacementIndex& placements() { return placements_; }
+  // Identifies what is being built: unique in the process, new after each
+  // write, so definitions made before a write are known to be gone.
+  std::uint64_t content_serial() const { return content_serial_; }
 
  private:
   void Reset();
@@ -78,6 +81,7 @@ class MovieModel {
   int current_frame_ = 0;
   std::string temp_directory_;
   std::string temp_movie_name_ = "test.swf";
+  std::uint64_t content_serial_;
 };
 
 }  // namespace vectrel

@@ -152,9 +152,9 @@ void ShapeObject::WriteDefinition(Frame& frame) {
 }
 
 int ShapeObject::AddToFrame(Frame& frame, MovieModel& movie) {
-  if (!defined()) {
+  if (!IsDefinedIn(movie)) {
     WriteDefinition(frame);
-    set_defined(true);
+    MarkDefinedIn(movie);
   }
   if (definition_only()) return 0;
   return Place(frame, movie);

@@ -25,9 +25,8 @@ SoundObject::SoundObject(std::unique_ptr<DefineSoundRecord> record)
   set_character_id(record_->CharacterId());
 }
 
-int SoundObject::AddToFrame(Frame& frame, MovieModel& /*movie*/) {
-  if (defined() && defined_epoch_ != CharacterIdEpoch()) set_defined(false);
-  if (!defined()) {
+int SoundObject::AddToFrame(Frame& frame, MovieModel& movie) {
+  if (!IsDefinedIn(movie)) {
     // A record whose id was taken before a movie was written could collide
     // with the ids of the movie being built now.
     if (!record_ || record_epoch_ != CharacterIdEpoch()) {
@@ -36,8 +35,7 @@ int SoundObject::AddToFrame(Frame& frame, MovieModel& /*movie*/) {
     }
     frame.Append(std::make_unique<SoundStreamHeadRecord>(format_));
     frame.Append(std::move(record_));
-    set_defined(true);
-    defined_epoch_ = CharacterIdEpoch();
+    MarkDefinedIn(movie);
   }
   frame.Append(std::make_unique<StartSoundRecord>(static_cast<std::uint16_t>(character_id()), SoundInfo{}));
   return 0;

@@ -27,9 +27,6 @@ class SoundObject : public DisplayObject {
   std::unique_ptr<DefineSoundRecord> record_;
   SoundFormat format_;
   SoundPayload payload_;
-  // The id epoch of the last definition: a movie written since then no
-  // longer holds it, so the next addition defines the sound again.
-  std::uint32_t defined_epoch_ = 0;
   // The epoch the held record took its id in.
   std::uint32_t record_epoch_ = 0;
 };
