@@ -75,4 +75,4 @@ BENCHMARK(BM_DepthAssignment)->Arg(200000)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace vectrel
 
-BENCHMARK_MAIN();
+

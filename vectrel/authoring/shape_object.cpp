@@ -97,6 +97,7 @@ BitmapFillResult ShapeObject::SetBitmapFillJpegBytes(int bitmap_x, int bitmap_y,
   bitmap_height_ = bitmap_y;
   jpeg_ = std::move(jpeg);
   bitmap_record_ = std::make_unique<DefineBitsJpeg2Record>(jpeg_);
+  bitmap_epoch_ = CharacterIdEpoch();
   MarkChanged();
   return BitmapFillResult::kSet;
 }
@@ -104,8 +105,10 @@ BitmapFillResult ShapeObject::SetBitmapFillJpegBytes(int bitmap_x, int bitmap_y,
 void ShapeObject::AddStyles(Frame& frame, DefineShape3Record& shape) {
   switch (fill_kind_) {
     case FillKind::kBitmap: {
-      // A re-definition makes a new record over the same bytes.
-      if (!bitmap_record_) bitmap_record_ = std::make_unique<DefineBitsJpeg2Record>(jpeg_);
+      // A re-definition makes a new record over the same bytes; so does a
+      // record whose id predates the last reset of the id counter.
+      if (!bitmap_record_ || bitmap_epoch_ != CharacterIdEpoch())
+        bitmap_record_ = std::make_unique<DefineBitsJpeg2Record>(jpeg_);
       const auto bitmap_id = bitmap_record_->CharacterId();
       frame.Append(std::move(bitmap_record_));
       shape.AddFillStyle(std::make_unique<BitmapFill>(

@@ -119,6 +119,7 @@ class ShapeObject : public DisplayObject {
   // at them, so they must outlive the files that refer to them.
   std::shared_ptr<const std::vector<std::uint8_t>> jpeg_;
   std::unique_ptr<DefineBitsJpeg2Record> bitmap_record_;
+  std::uint32_t bitmap_epoch_ = 0;
 
   Matrix gradient_matrix_ = Matrix::Make(false, 0, 0, false, 0, 0, 0, 0);
   Gradient gradient_;
