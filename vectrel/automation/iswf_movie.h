@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/bstr.h"
+#include "platform/dispatch.h"
+#include "platform/variant.h"
+
+namespace vectrel {
+
+using platform::BSTR;
+using platform::HRESULT;
+using platform::IUnknown;
+using platform::VARIANT;
+
+// A movie built frame by frame; sizes in twips. Dual interface: the
+// methods follow IDispatch in this order.
+class IswfMovie : public platform::IDispatch {
+ public:
+  virtual HRESULT WriteMovie(BSTR fname) = 0;
+  virtual HRESULT SetSize(std::int32_t cx, std::int32_t cy) = 0;
+  virtual HRESULT SetFrameRate(std::int32_t framerate) = 0;
+  virtual HRESULT get_filename(BSTR* pVal) = 0;
+  virtual HRESULT put_filename(BSTR newVal) = 0;
+  virtual HRESULT AddObject(IUnknown* pUnk) = 0;
+  virtual HRESULT GotoFrame(std::int32_t index) = 0;
+  virtual HRESULT SetFrameBkColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) = 0;
+  virtual HRESULT RemoveObject(IUnknown* pUnk) = 0;
+  virtual HRESULT AddAction(IUnknown* pUnk) = 0;
+  virtual HRESULT MakeMovie() = 0;
+  virtual HRESULT SetTempDir(BSTR tempDir) = 0;
+  virtual HRESULT get_Content(VARIANT* pVal) = 0;
+  virtual HRESULT DeleteTempFile() = 0;
+  virtual HRESULT ReadFileContent(BSTR fname, VARIANT* pVal) = 0;
+
+ protected:
+  ~IswfMovie() = default;
+};
+
+}  // namespace vectrel
