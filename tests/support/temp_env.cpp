@@ -18,6 +18,11 @@ void InitTempRoot() {
   setenv("TMPDIR", g_root.c_str(), 1);
   setenv("temp", g_root.c_str(), 1);
   std::filesystem::create_directories(g_root / "config");
+  // Widgets draw offscreen; the source and program folders are known to
+  // every test.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("CINELUME_SOURCE_DIR", CINELUME_SOURCE_DIR_DEFAULT, 0);
+  setenv("CINELUME_BIN_DIR", CINELUME_BIN_DIR_DEFAULT, 0);
 }
 
 void RemoveTempRoot() {
@@ -36,7 +41,7 @@ std::filesystem::path FreshDir(const char* prefix) {
 
 std::filesystem::path SourceDir() {
   if (const char* s = std::getenv("CINELUME_SOURCE_DIR")) return s;
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+  return CINELUME_SOURCE_DIR_DEFAULT;
 }
 
 }  // namespace testsupport
