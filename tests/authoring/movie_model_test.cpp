@@ -230,6 +230,20 @@ TEST_F(MovieModelTest, TooManyPlacementsIsRejectedWithoutAFile) {
   EXPECT_EQ(movie.Write(path.string()), WriteStatus::kWritten);
 }
 
+TEST_F(MovieModelTest, TooManyDefinitionsIsRejectedWithoutAFile) {
+  MovieModel movie;
+  std::vector<StubObject> objects(65536);
+  for (auto& object : objects) movie.GetFrame(0).AddObject(object);
+  const auto path = dir_ / "ids.swf";
+  EXPECT_EQ(movie.Write(path.string()), WriteStatus::kTooManyCharacters);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  // The next movie numbers from 1 again and writes.
+  StubObject fresh;
+  movie.GetFrame(0).AddObject(fresh);
+  EXPECT_EQ(fresh.character_id(), 1);
+  EXPECT_EQ(movie.Write(path.string()), WriteStatus::kWritten);
+}
+
 TEST_F(MovieModelTest, ReadFileContentAddsATrailingZero) {
   const auto path = dir_ / "ten.bin";
   {

@@ -54,6 +54,13 @@ WriteStatus MovieModel::Write(const std::string& path, std::string* error) {
     if (error != nullptr) *error = "a movie holds at most 65536 placements";
     return WriteStatus::kTooManyPlacements;
   }
+  if (CharacterIdsExhausted()) {
+    placements_.Clear();
+    Reset();
+    ResetCharacterIds();  // the ids of the rejected movie are gone with it
+    if (error != nullptr) *error = "a movie holds at most 65535 definitions";
+    return WriteStatus::kTooManyCharacters;
+  }
   placements_.AssignDepths();
 
   MovieFileWriter writer;

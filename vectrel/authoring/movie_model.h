@@ -16,6 +16,7 @@ enum class WriteStatus {
   kCannotWrite,        // the file could not be created or fully written
   kTooManyFrames,      // more frames than the header's 16-bit count holds
   kTooManyPlacements,  // more placements than 16-bit depths can number
+  kTooManyCharacters,  // more definitions than 16-bit character ids can number
 };
 
 // The movie behind swfMovie: numbered frames of records, a current frame,

@@ -27,6 +27,7 @@ HRESULT WriteResult(WriteStatus status) {
       return S_OK;
     case WriteStatus::kTooManyFrames:
     case WriteStatus::kTooManyPlacements:
+    case WriteStatus::kTooManyCharacters:
       return platform::E_FAIL;
   }
   return platform::E_FAIL;

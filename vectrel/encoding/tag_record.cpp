@@ -5,13 +5,19 @@ namespace {
 // Plain process-wide counter: one movie is built at a time.
 std::uint16_t g_character_id = 0;
 std::uint32_t g_epoch = 0;
+bool g_exhausted = false;
 }  // namespace
 
 CharacterRecord::CharacterRecord() : character_id_(NextCharacterId()) {}
 
-std::uint16_t NextCharacterId() { return ++g_character_id; }
+std::uint16_t NextCharacterId() {
+  if (g_character_id == 0xFFFF) g_exhausted = true;
+  return ++g_character_id;
+}
+bool CharacterIdsExhausted() { return g_exhausted; }
 void ResetCharacterIds() {
   g_character_id = 0;
+  g_exhausted = false;
   ++g_epoch;
 }
 std::uint32_t CharacterIdEpoch() { return g_epoch; }

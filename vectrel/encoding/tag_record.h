@@ -41,6 +41,9 @@ std::uint16_t LastCharacterId();
 // Counts the resets: ids handed out under another epoch belong to a movie
 // that has been written already.
 std::uint32_t CharacterIdEpoch();
+// True once more ids were handed out since the last reset than 16 bits can
+// number: the ids of the movie being built then collide.
+bool CharacterIdsExhausted();
 
 // Short form for bodies of 0..62 bytes, long form from 63 on.
 void WriteTagHeader(OutputBuffer& buffer, int code, std::uint32_t length, OutputBuffer* body);
