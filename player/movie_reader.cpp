@@ -327,20 +327,28 @@ void TagParser::DefineEditText(BitReader& in) {
   movie_.Define(std::make_unique<EditTextCharacter>(id, std::move(p)));
 }
 
+namespace {
+// The part of a BUTTONRECORD both button tags share, after its flags byte.
+ButtonRecord ReadButtonRecord(BitReader& in, int flags) {
+  ButtonRecord r;
+  r.hit_test = flags & 0x08;
+  r.down = flags & 0x04;
+  r.over = flags & 0x02;
+  r.up = flags & 0x01;
+  r.character = in.ReadU16();
+  r.depth = in.ReadU16();
+  r.matrix = ReadMatrix(in);
+  return r;
+}
+}  // namespace
+
 void TagParser::DefineButton(BitReader& in) {
   const std::uint16_t id = in.ReadU16();
   std::vector<ButtonRecord> records;
   while (!in.overrun()) {
     const int flags = in.ReadU8();
     if (flags == 0) break;
-    ButtonRecord r;
-    r.hit_test = flags & 0x08;
-    r.down = flags & 0x04;
-    r.over = flags & 0x02;
-    r.up = flags & 0x01;
-    r.character = in.ReadU16();
-    r.depth = in.ReadU16();
-    r.matrix = ReadMatrix(in);
+    ButtonRecord r = ReadButtonRecord(in, flags);
     if (!in.overrun()) records.push_back(r);
   }
   std::vector<ButtonCondActions> actions;
@@ -357,14 +365,7 @@ void TagParser::DefineButton2(BitReader& in) {
   while (!in.overrun()) {
     const int flags = in.ReadU8();
     if (flags == 0) break;
-    ButtonRecord r;
-    r.hit_test = flags & 0x08;
-    r.down = flags & 0x04;
-    r.over = flags & 0x02;
-    r.up = flags & 0x01;
-    r.character = in.ReadU16();
-    r.depth = in.ReadU16();
-    r.matrix = ReadMatrix(in);
+    ButtonRecord r = ReadButtonRecord(in, flags);
     r.color = ReadColorTransform(in, true);
     if (flags & 0x10) break;  // filter lists are not read; the records end here
     if (flags & 0x20) in.ReadU8();  // blend mode
