@@ -21,6 +21,8 @@
 #include "cinelume/document/global_unit.h"
 #include "cinelume/document/headless_export.h"
 #include "platform/server_exports.h"
+#include "support/server_module.h"
+#include "support/wave_file.h"
 
 namespace {
 
@@ -40,23 +42,7 @@ std::string Text(int n, const std::string& effect, int end, int y) {
 }
 
 void WriteWav(const std::string& file) {
-  const int samples = 11025;
-  std::ofstream out(file, std::ios::binary);
-  auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-  auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-  out << "RIFF";
-  u32(36 + samples * 2);
-  out << "WAVEfmt ";
-  u32(16);
-  u16(1);
-  u16(1);
-  u32(11025);
-  u32(22050);
-  u16(2);
-  u16(16);
-  out << "data";
-  u32(samples * 2);
-  for (int i = 0; i < samples; ++i) u16(static_cast<std::uint16_t>((i / 25) % 2 ? 6000 : -6000));
+  wavetest::WriteBytes(file, wavetest::MonoPcm16(11025, wavetest::Square(11025, 25, 6000)));
 }
 
 struct Setup {
@@ -79,10 +65,7 @@ Setup& Environment() {
     static char name[] = "document_bench";
     static char* argv[] = {name, nullptr};
     s.app = std::make_unique<QGuiApplication>(argc, argv);
-    void* module = dlopen(VECTREL_MODULE, RTLD_NOW | RTLD_LOCAL);
-    auto reg = module ? reinterpret_cast<platform::DllRegisterServerFunction>(dlsym(module, platform::kDllRegisterServer))
-                      : nullptr;
-    if (reg == nullptr || reg() != platform::S_OK) return s;
+    if (testsupport::CallModuleEntry(VECTREL_MODULE, platform::kDllRegisterServer) != platform::S_OK) return s;
     cinelume::InitGlobalVars(s.globals, dir);
     cinelume::CreateAutomationObjects(s.globals);
 

@@ -5,6 +5,7 @@
 
 #include "shape_reader.h"
 #include "support/temp_env.h"
+#include "support/wave_file.h"
 #include "vectrel/authoring/edit_text_object.h"
 #include "vectrel/authoring/movie_model.h"
 #include "vectrel/authoring/picture_object.h"
@@ -27,31 +28,9 @@ class MediaTest : public ::testing::Test {
   // A 16-bit mono 11 kHz WAV of `frames` frames.
   std::string Wave(int frames) {
     const auto path = (dir_ / "tone.wav").string();
-    std::vector<std::uint8_t> f;
-    auto u32 = [&](std::uint32_t v) {
-      for (int i = 0; i < 4; ++i) f.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    };
-    auto u16 = [&](std::uint32_t v) {
-      f.push_back(static_cast<std::uint8_t>(v));
-      f.push_back(static_cast<std::uint8_t>(v >> 8));
-    };
-    const std::uint32_t data = static_cast<std::uint32_t>(frames) * 2;
-    f.insert(f.end(), {'R', 'I', 'F', 'F'});
-    u32(36 + data);
-    f.insert(f.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(11025);
-    u32(22050);
-    u16(2);
-    u16(16);
-    f.insert(f.end(), {'d', 'a', 't', 'a'});
-    u32(data);
-    for (int i = 0; i < frames; ++i) u16(static_cast<std::uint16_t>((i % 50) * 500));
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    std::fwrite(f.data(), 1, f.size(), out);
-    std::fclose(out);
+    std::vector<std::int16_t> samples;
+    for (int i = 0; i < frames; ++i) samples.push_back(static_cast<std::int16_t>((i % 50) * 500));
+    EXPECT_TRUE(wavetest::WriteBytes(path, wavetest::MonoPcm16(11025, samples)));
     return path;
   }
   MovieModel movie_;

@@ -3,6 +3,7 @@
 
 #include "authoring/shape_reader.h"
 #include "server_fixture.h"
+#include "support/wave_file.h"
 
 namespace automationtest {
 namespace {
@@ -158,13 +159,9 @@ m.AddObject s
 }
 
 TEST_F(AreaTest, Sounds) {
-  std::vector<std::uint8_t> wav = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
-                                   16, 0, 0, 0, 1, 0, 1, 0, 0x11, 0x2B, 0, 0, 0x22, 0x56, 0, 0, 2, 0, 16, 0,
-                                   'd', 'a', 't', 'a', 0xA0, 0x0F, 0, 0};
-  for (int i = 0; i < 2000; ++i) {
-    wav.push_back(static_cast<std::uint8_t>(i * 37));
-    wav.push_back(static_cast<std::uint8_t>(i % 64));
-  }
+  std::vector<std::int16_t> samples;
+  for (int i = 0; i < 2000; ++i) samples.push_back(static_cast<std::int16_t>(((i % 64) << 8) | ((i * 37) & 0xFF)));
+  const auto wav = wavetest::MonoPcm16(11025, samples);
   const std::string path = WriteFile("tone.wav", wav);
   const auto m = RunMovie("o.MakeSound \"" + path + "\"\nPrint o.ObjectType\nm.AddObject o\nm.GotoFrame 10\n"
                           "m.AddObject o\np.MakeSound \"" + Path("missing.wav") + "\"\nPrint p.ObjectType\n");

@@ -10,6 +10,7 @@
 #include "platform/create_object.h"
 #include "platform/server_exports.h"
 #include "support/bytes.h"
+#include "support/server_module.h"
 #include "support/temp_env.h"
 #include "vectrel/tools/script_host.h"
 
@@ -32,8 +33,10 @@ inline ScriptResult RunScript(const std::string& script) {
   return r;
 }
 
-// Calls an entry point of the module, as vectrel-regsvr does.
-platform::HRESULT CallModuleEntry(const char* entry);
+// Calls an entry point of the built module, as vectrel-regsvr does.
+inline platform::HRESULT CallModuleEntry(const char* entry) {
+  return testsupport::CallModuleEntry(VECTREL_MODULE, entry);
+}
 
 class ServerTest : public ::testing::Test {
  protected:

@@ -1,7 +1,6 @@
 // The headless export end to end: the real server registered into this
 // test's own config folder, the cinelume program, and swfplay to read the
 // movie back.
-#include <dlfcn.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -17,6 +16,8 @@
 #include "generation_fixture.h"
 #include "picture_files.h"
 #include "platform/server_exports.h"
+#include "support/server_module.h"
+#include "support/wave_file.h"
 
 namespace documenttest {
 namespace {
@@ -41,34 +42,11 @@ ShellRun Shell(const std::string& command) {
 
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
-platform::HRESULT CallServer(const char* entry) {
-  void* module = dlopen(VECTREL_MODULE, RTLD_NOW | RTLD_LOCAL);
-  if (module == nullptr) return platform::E_FAIL;
-  auto function = reinterpret_cast<platform::DllRegisterServerFunction>(dlsym(module, entry));
-  const platform::HRESULT hr = function != nullptr ? function() : platform::E_PROC_NOT_FOUND;
-  dlclose(module);
-  return hr;
-}
+platform::HRESULT CallServer(const char* entry) { return testsupport::CallModuleEntry(VECTREL_MODULE, entry); }
 
 // A 16-bit mono WAV of a short square wave.
 void WriteWav(const std::string& file) {
-  const int samples = 2000;
-  std::ofstream out(file, std::ios::binary);
-  auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-  auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-  out << "RIFF";
-  u32(36 + samples * 2);
-  out << "WAVEfmt ";
-  u32(16);
-  u16(1);
-  u16(1);
-  u32(11025);
-  u32(22050);
-  u16(2);
-  u16(16);
-  out << "data";
-  u32(samples * 2);
-  for (int i = 0; i < samples; ++i) u16(static_cast<std::uint16_t>((i / 20) % 2 ? 8000 : -8000));
+  ASSERT_TRUE(wavetest::WriteBytes(file, wavetest::MonoPcm16(11025, wavetest::Square(2000, 20, 8000))));
 }
 
 class ExportTest : public ::testing::Test {

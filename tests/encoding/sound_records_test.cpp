@@ -4,7 +4,7 @@
 #include <fstream>
 #include <memory>
 
-#include "encoding/wave_test_file.h"
+#include "support/wave_file.h"
 #include "support/bytes.h"
 #include "support/temp_env.h"
 #include "vectrel/encoding/adpcm_encoder.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "encoding/wave_test_file.h"
+#include "support/wave_file.h"
 #include "support/temp_env.h"
 #include "vectrel/encoding/trace.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Small WAV files built byte by byte for the sound tests.
+// Small WAV files built byte by byte for tests and benchmarks.
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,28 @@ inline Bytes Pcm16(const std::vector<std::int16_t>& samples) {
 // The plain form: "fmt " then "data".
 inline Bytes Wave(const Format& f, const Bytes& data) {
   return Riff({Chunk("fmt ", FmtBody(f)), Chunk("data", data)});
+}
+
+// A 16-bit mono PCM file of the given samples at `rate`.
+inline Bytes MonoPcm16(std::uint32_t rate, const std::vector<std::int16_t>& samples) {
+  Format f;
+  f.rate = rate;
+  return Wave(f, Pcm16(samples));
+}
+
+// A square wave of `count` samples, `half_period` samples high then low.
+inline std::vector<std::int16_t> Square(int count, int half_period, std::int16_t amplitude) {
+  std::vector<std::int16_t> samples(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i)
+    samples[static_cast<std::size_t>(i)] = (i / half_period) % 2 ? amplitude : static_cast<std::int16_t>(-amplitude);
+  return samples;
+}
+
+inline bool WriteBytes(const std::string& path, const Bytes& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (f == nullptr) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && ok;
 }
 
 }  // namespace wavetest
